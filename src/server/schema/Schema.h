@@ -74,6 +74,69 @@ inline Column withDefault(Column c, std::string sqlLiteral)
 inline Index key(std::vector<std::string> columns) { return {std::move(columns), false}; }
 inline Index uniqueKey(std::vector<std::string> columns) { return {std::move(columns), true}; }
 
+// One step of an upgrade script. Every step tests the catalogue first and
+// changes nothing when its object is already there, so a script can run on
+// every start. A step on a table this database does not have (a table of
+// another module of the suite) is skipped.
+struct UpgradeStep {
+    enum class Kind {
+        AddColumn,    // `table` gets `column`
+        CreateTable,  // `newTable`
+        CreateIndex,  // index `indexName` on `table`
+        Fill,         // `sql`, an idempotent statement (e.g. NULL flags set to 'N'), run when `table` exists
+    };
+    Kind kind = Kind::AddColumn;
+    std::string table;
+    Column column;
+    Table newTable;
+    std::string indexName;
+    Index index;
+    std::string sql;
+};
+
+struct UpgradeScript {
+    std::string name;                 // e.g. "SQLUpdateConfig"
+    std::vector<UpgradeStep> steps;
+};
+
+inline UpgradeStep addColumn(std::string table, Column c)
+{
+    UpgradeStep s;
+    s.kind = UpgradeStep::Kind::AddColumn;
+    s.table = std::move(table);
+    s.column = std::move(c);
+    return s;
+}
+inline UpgradeStep createTable(Table t)
+{
+    UpgradeStep s;
+    s.kind = UpgradeStep::Kind::CreateTable;
+    s.table = t.name;
+    s.newTable = std::move(t);
+    return s;
+}
+inline UpgradeStep createIndex(std::string table, std::string name, Index index)
+{
+    UpgradeStep s;
+    s.kind = UpgradeStep::Kind::CreateIndex;
+    s.table = std::move(table);
+    s.indexName = std::move(name);
+    s.index = std::move(index);
+    return s;
+}
+inline UpgradeStep fill(std::string table, std::string sql)
+{
+    UpgradeStep s;
+    s.kind = UpgradeStep::Kind::Fill;
+    s.table = std::move(table);
+    s.sql = std::move(sql);
+    return s;
+}
+
+// The upgrade scripts of each database, in the order they run at start-up.
+const std::vector<UpgradeScript>& configUpgrades();
+const std::vector<UpgradeScript>& companyUpgrades();
+
 // The base schema of each database, before any upgrade step.
 const DatabaseSchema& configSchema();
 const DatabaseSchema& companySchema();
