@@ -1,0 +1,51 @@
+#pragma once
+// Everything that differs between the embedded engine and PostgreSQL lives
+// here: column types, identities, catalogue tests, transaction start, locks
+// and the wording of engine errors.
+#include "platform/db/ServerName.h"
+
+#include <QSqlError>
+#include <QString>
+#include <memory>
+
+namespace meridox::db {
+
+class Database;
+
+enum class ColumnKind { Id, Integer, Double, Text, Memo, Flag, Date, DateTime, Blob };
+
+class Dialect {
+public:
+    virtual ~Dialect() = default;
+    virtual Engine engine() const = 0;
+
+    // SQL type for a column of this kind (`size` for Text).
+    virtual QString columnType(ColumnKind kind, int size) const = 0;
+    // Statements run once on a new, empty database.
+    virtual QStringList prepareNewDatabase() const = 0;
+    // Statements run on every new connection.
+    virtual QStringList prepareConnection() const = 0;
+
+    virtual QString beginTransaction() const = 0;
+
+    // The id the last INSERT on this connection gave its identity column.
+    virtual QString lastIdentitySql() const = 0;
+    // Text appended to a SELECT that is read to be updated in the same transaction.
+    virtual QString forUpdate() const = 0;
+
+    // Catalogue tests; names compared without regard to case.
+    virtual bool tableExists(Database& db, const QString& table) const = 0;
+    virtual bool columnExists(Database& db, const QString& table, const QString& column) const = 0;
+    virtual bool indexExists(Database& db, const QString& table, const QString& index) const = 0;
+    virtual bool viewExists(Database& db, const QString& view) const = 0;
+
+    // Identity columns continue after explicitly inserted ids.
+    virtual QStringList resetIdentity(const QString& table, const QString& idColumn) const = 0;
+
+    // The engine's error in the classic server wording (see Errors.cpp).
+    virtual QString classicMessage(const QSqlError& error, const QString& sql) const = 0;
+
+    static std::unique_ptr<Dialect> create(Engine engine);
+};
+
+} // namespace meridox::db

@@ -1,0 +1,53 @@
+#include "support/TestServer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QUuid>
+
+namespace meridox::test {
+
+std::vector<db::Engine> engines()
+{
+    std::vector<db::Engine> e{db::Engine::SQLite};
+    if (!qEnvironmentVariableIsEmpty("MERIDOX_TEST_PG"))
+        e.push_back(db::Engine::PostgreSQL);
+    return e;
+}
+
+std::string engineName(const ::testing::TestParamInfo<db::Engine>& info)
+{
+    return info.param == db::Engine::SQLite ? "SQLite" : "PostgreSQL";
+}
+
+db::ServerName testServer(db::Engine engine)
+{
+    if (engine == db::Engine::PostgreSQL)
+        return db::ServerName::parse(qEnvironmentVariable("MERIDOX_TEST_PG"));
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/meridox-test-XXXXXX"));
+    return db::ServerName::parse(dir.path());
+}
+
+ScratchDatabase::ScratchDatabase(db::Engine engine, const QString& prefix)
+    : m_server(testServer(engine)),
+      m_name(prefix + QStringLiteral("_") + QUuid::createUuid().toString(QUuid::Id128).left(12)),
+      m_connection(QStringLiteral("scratch-") + m_name)
+{
+    db::Database::create(m_server, m_name);
+}
+
+ScratchDatabase::~ScratchDatabase()
+{
+    try {
+        db::Database::close(m_connection);
+        db::Database::drop(m_server, m_name);
+    } catch (...) {
+    }
+}
+
+db::Database& ScratchDatabase::db()
+{
+    return db::Database::open(m_connection, m_server, m_name);
+}
+
+} // namespace meridox::test
