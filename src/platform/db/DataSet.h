@@ -78,6 +78,9 @@ public:
     // Writes the pending changes through the update object, in row order,
     // deletions first. Throws on the first failure; nothing is marked.
     void applyUpdates();
+    // The identity the engine gave a row inserted by the last applyUpdates(),
+    // before the commit marks it written; nullopt for other rows.
+    std::optional<qint64> insertedId(int row) const { return this->row(row).appliedId; }
     // Marks everything applied as written; call after the commit.
     void commitUpdates();
 
