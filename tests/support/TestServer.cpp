@@ -22,8 +22,11 @@ std::string engineName(const ::testing::TestParamInfo<db::Engine>& info)
 
 db::ServerName testServer(db::Engine engine)
 {
-    if (engine == db::Engine::PostgreSQL)
-        return db::ServerName::parse(qEnvironmentVariable("MERIDOX_TEST_PG"));
+    if (engine == db::Engine::PostgreSQL) {
+        db::ServerName s = db::ServerName::parse(qEnvironmentVariable("MERIDOX_TEST_PG"));
+        s.databasePrefix = QStringLiteral("p%1_").arg(QCoreApplication::applicationPid());
+        return s;
+    }
     static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/meridox-test-XXXXXX"));
     return db::ServerName::parse(dir.path());
 }

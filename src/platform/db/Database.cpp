@@ -22,7 +22,12 @@ QString registryKey(const QString& name) { return name.toUpper(); }
 
 QString sqliteFile(const ServerName& server, const QString& databaseName)
 {
-    return QDir(server.directory).filePath(databaseName + QStringLiteral(".db"));
+    return QDir(server.directory).filePath(server.databasePrefix + databaseName + QStringLiteral(".db"));
+}
+
+QString pgName(const ServerName& server, const QString& databaseName)
+{
+    return (server.databasePrefix + databaseName).toLower();
 }
 
 void configurePg(QSqlDatabase& db, const ServerName& server, const QString& databaseName)
@@ -106,7 +111,7 @@ void Database::connect()
         m_sql.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=60000"));
     } else {
         m_sql = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
-        configurePg(m_sql, m_server, m_databaseName.toLower());
+        configurePg(m_sql, m_server, pgName(m_server, m_databaseName));
     }
     if (!m_sql.open()) {
         const QString why = m_sql.lastError().text().trimmed();
@@ -164,7 +169,7 @@ bool Database::exists(const ServerName& server, const QString& databaseName)
     MaintenanceConnection m(server);
     QSqlQuery q(m.db());
     q.prepare(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"));
-    q.addBindValue(databaseName.toLower());
+    q.addBindValue(pgName(server, databaseName));
     if (!q.exec())
         throw DatabaseError(q.lastError().text());
     return q.next();
@@ -198,14 +203,14 @@ void Database::create(const ServerName& server, const QString& databaseName)
     {
         MaintenanceConnection m(server);
         QSqlQuery q(m.db());
-        if (!q.exec(QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0").arg(quotedPgName(databaseName))))
+        if (!q.exec(QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0").arg(quotedPgName(pgName(server, databaseName)))))
             throw DatabaseError(QStringLiteral("Cannot create database '%1' on %2: %3")
                                     .arg(databaseName, server.describe(), q.lastError().text()));
     }
     const QString name = QStringLiteral("create-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        configurePg(db, server, databaseName.toLower());
+        configurePg(db, server, pgName(server, databaseName));
         if (!db.open())
             throw DatabaseError(db.lastError().text());
         auto dialect = Dialect::create(server.engine);
@@ -239,7 +244,7 @@ void Database::drop(const ServerName& server, const QString& databaseName)
     }
     MaintenanceConnection m(server);
     QSqlQuery q(m.db());
-    if (!q.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(quotedPgName(databaseName))))
+    if (!q.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(quotedPgName(pgName(server, databaseName)))))
         throw DatabaseError(q.lastError().text());
 }
 

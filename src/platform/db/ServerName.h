@@ -17,6 +17,9 @@ struct ServerName {
     QString user = QStringLiteral("vantel");
     QString password;                // only when the server name itself carries one
     QMap<QString, QString> options;  // further libpq options (sslmode, service, ...)
+    // Put before every database name on the server; lets test runs share one
+    // PostgreSQL cluster without meeting each other's databases.
+    QString databasePrefix;
 
     // Parses one server name; an empty text is the embedded server in ./data.
     static ServerName parse(const QString& text);
