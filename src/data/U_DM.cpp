@@ -151,25 +151,21 @@ bool TDM::AskConfirm(const QString& message)
     return ui::Dialogs::instance().question(message, ConfirmColor);
 }
 
-static const schema::UpgradeScript* findScript(const QString& name)
-{
-    for (const auto& s : schema::companyUpgrades())
-        if (QString::fromStdString(s.name).compare(name, Qt::CaseInsensitive) == 0)
-            return &s;
-    return nullptr;
-}
-
 bool TDM::CheckVersionProgramEXE(const QString& programExe, int version)
 {
+    // The settings script first, so the rest reads a complete Config row;
+    // then every other script, so a database upgraded here ends up as a
+    // fresh one is installed.
     db::Database& db = database();
-    if (const auto* s = findScript(S("SQLUpdateConfig")))
-        server::runUpgrade(db, *s);
-    m_config.reset();
-    QConfig();
-    MainCurrencyId = config(S("MainCurrencyId")).asInt();
-    MainCurrencyName = config(S("MainCurrencyName")).asString();
-    if (const auto* s = findScript(S("SQLUpdate")))
-        server::runUpgrade(db, *s);
+    for (const auto& script : schema::companyUpgrades()) {
+        server::runUpgrade(db, script);
+        if (QString::fromStdString(script.name) == QLatin1String("SQLUpdateConfig")) {
+            m_config.reset();
+            QConfig();
+            MainCurrencyId = config(S("MainCurrencyId")).asInt();
+            MainCurrencyName = config(S("MainCurrencyName")).asString();
+        }
+    }
 
     int stored = 0;
     {

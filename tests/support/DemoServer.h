@@ -5,6 +5,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include <QDate>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace meridox::db {
@@ -29,7 +30,7 @@ public:
 
 private:
     db::ServerName m_server;
-    std::unique_ptr<class QTemporaryDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
     ui::RecordingDialogs* m_dialogs = nullptr;
     std::unique_ptr<ui::Dialogs> m_previousDialogs;
 };

@@ -1,3 +1,6 @@
+#include "platform/db/Database.h"
+#include "platform/ui/Application.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,7 +10,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    meridox::ui::Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int rc = RUN_ALL_TESTS();
+    // Connections go before the application object does.
+    meridox::db::Database::closeAll();
+    return rc;
 }

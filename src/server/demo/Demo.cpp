@@ -91,7 +91,8 @@ void seedConfigDatabase(Database& cfg)
                                        {S("Approve_PoLevel1"), S(g.approvePo)}, {S("Approve_PoLevel2"), S(g.approvePo)},
                                        {S("Approve_PoLevel3"), S(g.approvePo)}});
         for (const auto& [menu, caption] : menuCaptions())
-            insertRow(cfg, S("UserRight"), {{S("UserName"), g.id}, {S("Menu"), menu}, {S("AddRight"), S(g.add)},
+            insertRow(cfg, S("UserRight"), {{S("UserName"), g.id}, {S("Menu"), menu}, {S("AccessRight"), S("Y")},
+                                            {S("AddRight"), S(g.add)},
                                             {S("ModifyRight"), S(g.modify)}, {S("DeleteRight"), S(g.del)}});
     }
     struct User {

@@ -30,8 +30,8 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 // --- configuration database ---------------------------------------------
 
 // Caption of a menu entry and the user's rights on it. A menu is granted to
-// the user's group (a UserName row of its own) by a UserRight row; the row's
-// AddRight, ModifyRight and DeleteRight flags grant the three actions.
+// the user's group (a UserName row of its own) by a UserRight row whose
+// AccessRight, AddRight, ModifyRight and DeleteRight flags grant the four rights.
 void menuCaption(Database& db, ProcParams& p)
 {
     const int menuId = p.get(S("@MENUID")).toInt();
@@ -47,10 +47,10 @@ void menuCaption(Database& db, ProcParams& p)
         p.set(S("@USERCODE"), user.field(S("Code")).asString());
         p.set(S("@SALESID"), user.field(S("Saleman")).asInt());
         const int group = user.field(S("GroupId")).isNull() ? userId : user.field(S("GroupId")).asInt();
-        Query right(db, S("SELECT AddRight, ModifyRight, DeleteRight FROM UserRight WHERE UserName = :G AND Menu = :M"));
+        Query right(db, S("SELECT AccessRight, AddRight, ModifyRight, DeleteRight FROM UserRight WHERE UserName = :G AND Menu = :M"));
         right.bind(S("G"), group).bind(S("M"), menuId).open();
         if (!right.isEmpty()) {
-            access = S("Y");
+            access = right.field(S("AccessRight")).asString();
             add = right.field(S("AddRight")).asString();
             modify = right.field(S("ModifyRight")).asString();
             del = right.field(S("DeleteRight")).asString();
