@@ -27,6 +27,7 @@ class NumberingTest : public ::testing::TestWithParam<db::Engine> {
 protected:
     void SetUp() override
     {
+        MERIDOX_REQUIRE_ENGINE(GetParam());
         server::registerProcedures();
         m_scratch = std::make_unique<test::ScratchDatabase>(GetParam(), QStringLiteral("num"));
         server::installCompanyDatabase(db());

@@ -17,6 +17,7 @@ class StartupTest : public ::testing::TestWithParam<db::Engine> {
 protected:
     void SetUp() override
     {
+        MERIDOX_REQUIRE_ENGINE(GetParam());
         qputenv("MERIDOX_NO_SPLASH", "1");
         m_demo = std::make_unique<test::DemoServer>(GetParam());
         TDMConfig::reset();
@@ -157,6 +158,7 @@ class UpgradeTest : public ::testing::TestWithParam<db::Engine> {};
 
 TEST_P(UpgradeTest, RunningTheScriptsTwiceChangesNothing)
 {
+    MERIDOX_REQUIRE_ENGINE(GetParam());
     for (bool company : {false, true}) {
         test::ScratchDatabase scratch(GetParam(), company ? QStringLiteral("upc") : QStringLiteral("upg"));
         db::Database& db = scratch.db();

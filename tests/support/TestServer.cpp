@@ -9,10 +9,12 @@ namespace meridox::test {
 
 std::vector<db::Engine> engines()
 {
-    std::vector<db::Engine> e{db::Engine::SQLite};
-    if (!qEnvironmentVariableIsEmpty("MERIDOX_TEST_PG"))
-        e.push_back(db::Engine::PostgreSQL);
-    return e;
+    return {db::Engine::SQLite, db::Engine::PostgreSQL};
+}
+
+bool engineAvailable(db::Engine engine)
+{
+    return engine == db::Engine::SQLite || !qEnvironmentVariableIsEmpty("MERIDOX_TEST_PG");
 }
 
 std::string engineName(const ::testing::TestParamInfo<db::Engine>& info)

@@ -10,7 +10,10 @@
 
 namespace meridox::test {
 
+// Both engines, always, so the test list is the same with or without a
+// PostgreSQL server; tests of an engine that is not available skip.
 std::vector<db::Engine> engines();
+bool engineAvailable(db::Engine engine);
 std::string engineName(const ::testing::TestParamInfo<db::Engine>& info);
 
 // The test server of an engine (SQLite: a folder private to this process).
@@ -33,6 +36,10 @@ private:
 };
 
 } // namespace meridox::test
+
+#define MERIDOX_REQUIRE_ENGINE(engine)                         \
+    if (!::meridox::test::engineAvailable(engine))             \
+    GTEST_SKIP() << "no PostgreSQL test server (MERIDOX_TEST_PG)"
 
 // Runs a test suite once per engine.
 #define MERIDOX_ON_ENGINES(Suite) \

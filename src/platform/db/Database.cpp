@@ -127,7 +127,8 @@ Database& Database::open(const QString& connectionName, const ServerName& server
     auto it = r.find(registryKey(connectionName));
     if (it != r.end()) {
         Database& db = *it->second;
-        if (db.m_databaseName.compare(databaseName, Qt::CaseInsensitive) == 0 && db.m_server.describe() == server.describe())
+        if (db.m_databaseName.compare(databaseName, Qt::CaseInsensitive) == 0 && db.m_server.describe() == server.describe()
+            && db.m_server.databasePrefix == server.databasePrefix)
             return db;
         r.erase(it);
     }
@@ -230,7 +231,8 @@ void Database::drop(const ServerName& server, const QString& databaseName)
     auto& r = registry();
     for (auto it = r.begin(); it != r.end();) {
         if (it->second->m_databaseName.compare(databaseName, Qt::CaseInsensitive) == 0
-            && it->second->m_server.describe() == server.describe())
+            && it->second->m_server.describe() == server.describe()
+            && it->second->m_server.databasePrefix == server.databasePrefix)
             it = r.erase(it);
         else
             ++it;

@@ -210,8 +210,12 @@ void seedDemoCompany(Database& db, QDate today)
     for (int i = 0; i < 5; ++i)
         insertMisc(db, S("DEPARTMENT"), QString::number(i + 1).rightJustified(2, u'0'), S(departments[i]), i + 1);
     const char* cities[] = {"กรุงเทพมหานคร", "นนทบุรี", "ชลบุรี", "เชียงใหม่", "ขอนแก่น", "สงขลา"};
-    for (int i = 0; i < 6; ++i)
-        insertMisc(db, S("CITY"), QString::number(10 + i), S(cities[i]), i + 1);
+    int bangkok = 0;
+    for (int i = 0; i < 6; ++i) {
+        const int id = insertMisc(db, S("CITY"), QString::number(10 + i), S(cities[i]), i + 1);
+        if (!bangkok)
+            bangkok = id;
+    }
     insertMisc(db, S("TRANSPORT"), S("TRUCK"), S("รถบรรทุกบริษัท"), 1);
     insertMisc(db, S("TRANSPORT"), S("KERRY"), S("ขนส่งเอกชน"), 2);
     insertMisc(db, S("PRICETYPE"), S("1"), S("ราคาขายปลีก"), 1);
@@ -259,12 +263,12 @@ void seedDemoCompany(Database& db, QDate today)
     for (const Vendor& v : vendors)
         insertRow(db, S("Vendor"),
                   {{S("Code"), S(v.code)}, {S("Name"), S(v.name)}, {S("Blocked"), S("N")}, {S("TaxNumber"), S("0105550001234")},
-                   {S("TaxCode"), tax7}, {S("DueDays"), 30}, {S("CreditLimit"), v.credit}, {S("OpenAccount"), S("Y")},
+                   {S("TaxCode"), tax7}, {S("DueDays"), 30}, {S("CreditLimit"), v.credit}, {S("OpenAccount"), QDate(year - 3, 1, 15)},
                    {S("DirectVendor"), S("N")}, {S("VendorImport"), v.currency ? S("Y") : S("N")},
                    {S("VendorCurrentStatus"), S("A")}, {S("POCurrencyId"), v.currency ? usd : thb},
                    {S("VendorCurrency"), v.currency ? usd : thb}, {S("Price_IE"), S("E")},
                    {S("Address1"), S("123 ถนนสุขุมวิท")}, {S("Address2"), S("แขวงคลองเตย เขตคลองเตย")},
-                   {S("Province"), S("กรุงเทพมหานคร")}, {S("ZipCode"), S("10110")}, {S("PhoneNo"), S("02-123-4567")},
+                   {S("Province"), bangkok}, {S("ZipCode"), S("10110")}, {S("PhoneNo"), S("02-123-4567")},
                    {S("LeadTimeDelivery"), 7}});
 
     // Products: (code, Thai name, kind, stock unit, purchase unit, fraction, price)
@@ -356,16 +360,28 @@ void createDemoServer(const db::ServerName& server, QDate today)
     for (const QString& name : {ConfigDb, S("DEMO")})
         if (Database::exists(server, name))
             throw DatabaseError(S("Database '%1' already exists on %2; it is left as it is").arg(name, server.describe()));
-    Database::create(server, ConfigDb);
-    Database::create(server, S("DEMO"));
-    Database& cfg = Database::open(S("install-config"), server, ConfigDb);
-    installConfigDatabase(cfg);
-    seedConfigDatabase(cfg);
-    registerCompany(cfg, 1, S("DEMO"), S("DEMO"), S("บริษัท เมอริด็อกซ์ เทรดดิ้ง จำกัด"), today.year());
-    Database& company = Database::open(S("install-company"), server, S("DEMO"));
-    installCompanyDatabase(company);
-    seedDemoCompany(company, today);
-    resetIdentities(company, schema::companySchema());
+    try {
+        Database::create(server, ConfigDb);
+        Database::create(server, S("DEMO"));
+        Database& cfg = Database::open(S("install-config"), server, ConfigDb);
+        installConfigDatabase(cfg);
+        seedConfigDatabase(cfg);
+        registerCompany(cfg, 1, S("DEMO"), S("DEMO"), S("บริษัท เมอริด็อกซ์ เทรดดิ้ง จำกัด"), today.year());
+        Database& company = Database::open(S("install-company"), server, S("DEMO"));
+        installCompanyDatabase(company);
+        seedDemoCompany(company, today);
+        resetIdentities(company, schema::companySchema());
+    } catch (...) {
+        // A half-made server would refuse the next attempt; take it away.
+        Database::close(S("install-config"));
+        Database::close(S("install-company"));
+        for (const QString& name : {ConfigDb, S("DEMO")})
+            try {
+                Database::drop(server, name);
+            } catch (...) {
+            }
+        throw;
+    }
     Database::close(S("install-config"));
     Database::close(S("install-company"));
 }

@@ -18,6 +18,7 @@ class DatabaseTest : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override
     {
+        MERIDOX_REQUIRE_ENGINE(GetParam());
         m_scratch = std::make_unique<test::ScratchDatabase>(GetParam());
         Database& d = m_scratch->db();
         const Dialect& x = d.dialect();
