@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-[ -e data/VANTEL_CONFIG.db ] || ./build/meridox-server demo ./data
-exec ./build/meridox 2 1 DEMO 2 N "$(date +%d/%m/%Y)"
+[ -e data/VANTEL_CONFIG.db ] || ./build/src/meridox-server demo ./data
+exec ./build/src/meridox 2 1 DEMO 0 2 "$(date +%d/%m/%Y)"

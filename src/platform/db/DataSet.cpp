@@ -10,6 +10,10 @@ void DataSet::open()
 {
     m_query.open();
     m_fields = m_query.fieldNames();
+    m_fieldIndex.clear();
+    for (int i = 0; i < m_fields.size(); ++i)
+        m_fieldIndex.insert(m_fields[i].toUpper(), i);
+    m_prepared.clear();
     m_rows.clear();
     m_rows.reserve(m_query.recordCount());
     for (int r = 0; r < m_query.recordCount(); ++r) {
@@ -36,17 +40,16 @@ void DataSet::close()
 
 int DataSet::fieldIndex(const QString& name) const
 {
-    for (int i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    return m_fieldIndex.value(name.toUpper(), -1);
 }
 
 void DataSet::addField(const QString& name)
 {
     if (hasField(name))
         return;
+    m_fieldIndex.insert(name.toUpper(), m_fields.size());
     m_fields << name;
+    m_prepared.clear();
     for (Row& r : m_rows) {
         r.values.push_back(QVariant());
         r.original.push_back(QVariant());
@@ -191,25 +194,28 @@ bool DataSet::hasPendingChanges() const
     return false;
 }
 
-void DataSet::runUpdate(const QString& sql, const Row& r)
+DataSet::Prepared& DataSet::prepared(const QString& sql)
 {
     if (sql.isEmpty())
         throw DatabaseError(QStringLiteral("No update statement for this change"));
-    Query* q = nullptr;
     for (auto& p : m_prepared)
-        if (p->sql() == sql)
-            q = p.get();
-    if (!q) {
-        m_prepared.push_back(std::make_unique<Query>(m_query.database(), sql));
-        q = m_prepared.back().get();
-    }
-    for (const QString& name : q->paramNames()) {
+        if (p.query->sql() == sql)
+            return p;
+    Prepared p;
+    p.query = std::make_unique<Query>(m_query.database(), sql);
+    for (const QString& name : p.query->paramNames()) {
         const bool old = name.startsWith(QLatin1String("OLD_"), Qt::CaseInsensitive);
-        const QString fieldName = old ? name.mid(4) : name;
-        const int c = requireField(*this, fieldName);
-        q->bind(name, old ? r.original[c] : r.values[c]);
+        const int c = requireField(*this, old ? name.mid(4) : name);
+        p.params.push_back({name, old ? -1 - c : c});
     }
-    q->exec();
+    m_prepared.push_back(std::move(p));
+    return m_prepared.back();
+}
+
+void DataSet::bindRow(Prepared& p, const Row& r)
+{
+    for (const auto& [name, c] : p.params)
+        p.query->bind(name, c >= 0 ? r.values[c] : r.original[-1 - c]);
 }
 
 void DataSet::applyUpdates()
@@ -220,18 +226,31 @@ void DataSet::applyUpdates()
     for (Row& r : m_rows)
         r.appliedId.reset();
     for (const Row& r : m_rows)
-        if (r.state == RowState::Deleted)
-            runUpdate(m_update.deleteSql, r);
+        if (r.state == RowState::Deleted) {
+            Prepared& p = prepared(m_update.deleteSql);
+            bindRow(p, r);
+            p.query->exec();
+        }
     const int idCol = fieldIndex(m_identityField);
+    const db::Dialect& dialect = m_query.database().dialect();
     for (Row& r : m_rows) {
         if (r.state == RowState::Inserted) {
-            runUpdate(m_update.insertSql, r);
-            if (idCol >= 0 && r.values[idCol].isNull()) {
-                Query id(m_query.database(), m_query.database().dialect().lastIdentitySql());
-                r.appliedId = id.open().field(QStringLiteral("New_Id")).asInteger();
+            const bool wantId = idCol >= 0 && r.values[idCol].isNull();
+            const QString returning = wantId ? dialect.returningIdentity(m_fields[idCol]) : QString();
+            Prepared& p = prepared(m_update.insertSql + returning);
+            bindRow(p, r);
+            // The new identity comes from this very INSERT, on this connection.
+            if (!returning.isEmpty()) {
+                r.appliedId = p.query->open().field(QStringLiteral("New_Id")).asInteger();
+            } else {
+                p.query->exec();
+                if (wantId)
+                    r.appliedId = p.query->lastInsertId();
             }
         } else if (r.state == RowState::Modified) {
-            runUpdate(m_update.modifySql, r);
+            Prepared& p = prepared(m_update.modifySql);
+            bindRow(p, r);
+            p.query->exec();
         }
     }
 }

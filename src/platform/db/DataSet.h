@@ -7,6 +7,8 @@
 // written: a failed save leaves every typed value and state in place.
 #include "platform/db/Query.h"
 
+#include <QHash>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -99,7 +101,12 @@ private:
     };
     Row& row(int visibleRow);
     const Row& row(int visibleRow) const;
-    void runUpdate(const QString& sql, const Row& r);
+    struct Prepared {
+        std::unique_ptr<Query> query;
+        QVector<QPair<QString, int>> params;  // parameter name, field column (negative: -1 - column of the original)
+    };
+    Prepared& prepared(const QString& sql);
+    void bindRow(Prepared& p, const Row& r);
     void rebuildVisible();
 
     Query m_query;
@@ -110,7 +117,8 @@ private:
     QVector<int> m_visible;  // indexes of rows not deleted
     int m_current = 0;
     bool m_open = false;
-    std::vector<std::unique_ptr<Query>> m_prepared;  // update statements, prepared once per data set
+    std::vector<Prepared> m_prepared;  // update statements, prepared once per data set
+    QHash<QString, int> m_fieldIndex;  // upper-case name -> column
 };
 
 } // namespace meridox::db

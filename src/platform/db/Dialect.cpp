@@ -84,6 +84,7 @@ public:
     // both reading and one failing at its first write.
     QString beginTransaction() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     QString lastIdentitySql() const override { return QStringLiteral("SELECT last_insert_rowid() AS New_Id"); }
+    QString returningIdentity(const QString&) const override { return {}; }
     QString forUpdate() const override { return {}; }
 
     bool tableExists(Database& db, const QString& t) const override
@@ -151,6 +152,10 @@ public:
     QStringList prepareConnection() const override { return {QStringLiteral("SET client_min_messages TO warning")}; }
     QString beginTransaction() const override { return QStringLiteral("BEGIN"); }
     QString lastIdentitySql() const override { return QStringLiteral("SELECT lastval() AS New_Id"); }
+    QString returningIdentity(const QString& idColumn) const override
+    {
+        return QStringLiteral(" RETURNING %1 AS New_Id").arg(idColumn);
+    }
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
 
     bool tableExists(Database& db, const QString& t) const override

@@ -30,6 +30,9 @@ public:
 
     // The id the last INSERT on this connection gave its identity column.
     virtual QString lastIdentitySql() const = 0;
+    // Text appended to an INSERT so that it hands back the new identity as
+    // New_Id; empty where the engine reports it without a result row.
+    virtual QString returningIdentity(const QString& idColumn) const = 0;
     // Text appended to a SELECT that is read to be updated in the same transaction.
     virtual QString forUpdate() const = 0;
 

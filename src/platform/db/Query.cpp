@@ -179,6 +179,10 @@ int Query::exec()
         raise(*m_db, e, m_sql);
     }
     const int n = m_query->numRowsAffected();
+    // PostgreSQL's driver would run a query of its own here, which fails
+    // inside a transaction that used no sequence; it hands ids back through RETURNING.
+    if (m_db->engine() == Engine::SQLite)
+        m_lastInsertId = m_query->lastInsertId().toLongLong();
     m_query->finish();
     return n;
 }

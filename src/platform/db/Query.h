@@ -41,6 +41,8 @@ public:
     Query& open();
     // Runs any other statement; returns the rows it changed.
     int exec();
+    // The identity the last exec() gave a new row (embedded engine only).
+    qint64 lastInsertId() const { return m_lastInsertId; }
     void close();
     bool isOpen() const { return m_open; }
 
@@ -74,6 +76,7 @@ private:
     QHash<QString, int> m_fieldIndex;   // upper-case name -> column
     QVector<QVector<QVariant>> m_rows;
     int m_row = 0;
+    qint64 m_lastInsertId = 0;
 };
 
 } // namespace meridox::db
