@@ -10,7 +10,18 @@ namespace meridox::arithmetic {
 
 namespace {
 
-bool IsBlank(QChar c) { return c.unicode() <= u' '; }
+// Without the blanks (control characters and spaces) at either end.
+QStringView Trimmed(QStringView t)
+{
+    const auto blank = [](QChar c) { return c.unicode() <= u' '; };
+    qsizetype begin = 0;
+    qsizetype end = t.size();
+    while (begin < end && blank(t[begin]))
+        ++begin;
+    while (end > begin && blank(t[end - 1]))
+        --end;
+    return t.sliced(begin, end - begin);
+}
 
 // The value of a text of decimal digits with at most one ".". Up to 19
 // digits the integer they make and 10^decimals are exact in extended
@@ -48,14 +59,11 @@ bool DecimalValue(const std::string& number, long double& value)
 }
 
 // The value of one piece of a discount text.
-long double PieceValue(QStringView piece)
+long double PieceValue(QStringView rawPiece)
 {
+    const QStringView piece = Trimmed(rawPiece);
     qsizetype i = 0;
-    qsizetype end = piece.size();
-    while (i < end && IsBlank(piece[i]))
-        ++i;
-    while (end > i && IsBlank(piece[end - 1]))
-        --end;
+    const qsizetype end = piece.size();
 
     std::string number;
     number.reserve(static_cast<size_t>(end - i));
@@ -85,7 +93,7 @@ long double PieceValue(QStringView piece)
     else
         valid = false;
     if (!valid)
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(piece.toString()));
+        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(rawPiece.toString()));
     return negative ? -value : value;
 }
 
@@ -93,14 +101,7 @@ long double PieceValue(QStringView piece)
 
 double ApplyDiscountText(const QString& text, double amount)
 {
-    QStringView t(text);
-    qsizetype begin = 0;
-    qsizetype end = t.size();
-    while (begin < end && IsBlank(t[begin]))
-        ++begin;
-    while (end > begin && IsBlank(t[end - 1]))
-        --end;
-    t = t.sliced(begin, end - begin);
+    const QStringView t = Trimmed(text);
     if (t.isEmpty())
         return amount;
     const auto isPercent = [](QChar c) { return c == u'%' || c == u'/'; };
