@@ -2,6 +2,7 @@
 
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
+#include "platform/chat/SendLine.h"
 #include "platform/db/StoredProc.h"
 #include "platform/os/Machine.h"
 #include "platform/ui/Dialogs.h"
@@ -77,6 +78,12 @@ void TDMConfig::afterConnect()
     server::runUpgrades(db, schema::configUpgrades());
     m_software.reset();
     QSoftware();
+    // The installation's chat notice endpoint, when it has one of its own.
+    if (m_software->hasField(S("ChatNotifyUrl")) && !m_software->isEmpty()) {
+        const QString url = m_software->field(0, S("ChatNotifyUrl")).asString().trimmed();
+        if (!url.isEmpty())
+            setChatNotifyEndpoint(url);
+    }
 }
 
 DataSet& TDMConfig::QSoftware()
