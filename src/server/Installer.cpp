@@ -3,6 +3,8 @@
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 
+#include <QSet>
+
 namespace meridox::server {
 
 using schema::Column;
@@ -98,37 +100,75 @@ void createSchema(db::Database& db, const schema::DatabaseSchema& s)
     tx.commit();
 }
 
+namespace {
+
+// What the database holds, read in one query and kept up to date as the
+// steps add to it, so a script tests the catalogue without a query per step.
+class Catalogue {
+public:
+    explicit Catalogue(db::Database& db)
+    {
+        db::Query c(db, db.dialect().catalogueSql());
+        c.open();
+        for (int r = 0; r < c.recordCount(); ++r)
+            m_names.insert(key(c.field(r, QStringLiteral("Kind")).asString(), c.field(r, QStringLiteral("TableName")).asString(),
+                               c.field(r, QStringLiteral("ObjectName")).asString()));
+    }
+    bool has(const char* kind, const QString& table, const QString& name = {}) const
+    {
+        return m_names.contains(key(QString::fromLatin1(kind), table, name.isEmpty() ? table : name));
+    }
+    void add(const char* kind, const QString& table, const QString& name = {})
+    {
+        m_names.insert(key(QString::fromLatin1(kind), table, name.isEmpty() ? table : name));
+    }
+
+private:
+    static QString key(const QString& kind, const QString& table, const QString& name)
+    {
+        return (kind + u'|' + table + u'|' + name).toUpper();
+    }
+    QSet<QString> m_names;
+};
+
+} // namespace
+
 int runUpgrade(db::Database& db, const schema::UpgradeScript& script)
 {
     const db::Dialect& d = db.dialect();
+    Catalogue catalogue(db);
     int changed = 0;
     for (const auto& step : script.steps) {
         using K = schema::UpgradeStep::Kind;
         const QString table = q(step.table);
         if (step.kind == K::CreateTable) {
-            if (d.tableExists(db, table))
+            if (catalogue.has("T", table))
                 continue;
             for (const QString& st : createTableStatements(d, step.newTable))
                 db.execute(st);
             for (const QString& st : referenceStatements(d, step.newTable))
                 db.execute(st);
+            catalogue.add("T", table);
+            for (const auto& c : step.newTable.columns)
+                catalogue.add("C", table, q(c.name));
             ++changed;
             continue;
         }
         // Tables of other modules of the suite may be absent here.
-        if (!d.tableExists(db, table))
+        if (!catalogue.has("T", table))
             continue;
         switch (step.kind) {
         case K::AddColumn:
-            if (!d.columnExists(db, table, q(step.column.name))) {
-                // A column added later may not be NOT NULL without a default on existing rows.
+            if (!catalogue.has("C", table, q(step.column.name))) {
                 db.execute(QStringLiteral("ALTER TABLE %1 ADD %2").arg(table, columnDefinition(d, step.column, true)));
+                catalogue.add("C", table, q(step.column.name));
                 ++changed;
             }
             break;
         case K::CreateIndex:
-            if (!d.indexExists(db, table, q(step.indexName))) {
+            if (!catalogue.has("I", table, q(step.indexName))) {
                 db.execute(indexStatement(step.table, q(step.indexName), step.index));
+                catalogue.add("I", table, q(step.indexName));
                 ++changed;
             }
             break;

@@ -107,6 +107,13 @@ public:
         return exists(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = :V COLLATE NOCASE"), {v});
     }
     QStringList resetIdentity(const QString&, const QString&) const override { return {}; }
+    QString catalogueSql() const override
+    {
+        return QStringLiteral("SELECT 'T' AS Kind, name AS TableName, name AS ObjectName FROM sqlite_master WHERE type = 'table' "
+                              "UNION ALL SELECT 'C', m.name, p.name FROM sqlite_master m, pragma_table_info(m.name) p "
+                              "WHERE m.type = 'table' "
+                              "UNION ALL SELECT 'I', tbl_name, name FROM sqlite_master WHERE type = 'index'");
+    }
 
     QString classicMessage(const QSqlError& error, const QString& sql) const override
     {
@@ -185,6 +192,16 @@ public:
                       QStringLiteral("SELECT 1 FROM information_schema.views WHERE table_schema = current_schema() "
                                      "AND table_name = lower(:V)"),
                       {v});
+    }
+    QString catalogueSql() const override
+    {
+        return QStringLiteral(
+            "SELECT 'T' AS Kind, c.relname AS TableName, c.relname AS ObjectName FROM pg_class c "
+            "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() AND c.relkind = 'r' "
+            "UNION ALL SELECT 'C', c.relname, a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+            "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() AND c.relkind = 'r' "
+            "AND a.attnum > 0 AND NOT a.attisdropped "
+            "UNION ALL SELECT 'I', tablename, indexname FROM pg_indexes WHERE schemaname = current_schema()");
     }
     QStringList resetIdentity(const QString& table, const QString& idColumn) const override
     {

@@ -42,6 +42,10 @@ public:
     virtual bool indexExists(Database& db, const QString& table, const QString& index) const = 0;
     virtual bool viewExists(Database& db, const QString& view) const = 0;
 
+    // One query listing the catalogue: rows of Kind ('T' table, 'C' column,
+    // 'I' index), TableName and ObjectName; lets a script test it once.
+    virtual QString catalogueSql() const = 0;
+
     // Identity columns continue after explicitly inserted ids.
     virtual QStringList resetIdentity(const QString& table, const QString& idColumn) const = 0;
 
