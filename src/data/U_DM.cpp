@@ -157,8 +157,9 @@ bool TDM::CheckVersionProgramEXE(const QString& programExe, int version)
     // then every other script, so a database upgraded here ends up as a
     // fresh one is installed.
     db::Database& db = database();
+    server::Catalogue catalogue(db);
     for (const auto& script : schema::companyUpgrades()) {
-        server::runUpgrade(db, script);
+        server::runUpgrade(db, script, catalogue);
         if (QString::fromStdString(script.name) == QLatin1String("SQLUpdateConfig")) {
             m_config.reset();
             QConfig();

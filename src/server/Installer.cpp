@@ -3,7 +3,6 @@
 #include "platform/db/Query.h"
 #include "platform/db/Transaction.h"
 
-#include <QSet>
 
 namespace meridox::server {
 
@@ -100,43 +99,42 @@ void createSchema(db::Database& db, const schema::DatabaseSchema& s)
     tx.commit();
 }
 
-namespace {
+Catalogue::Catalogue(db::Database& db)
+{
+    db::Query c(db, db.dialect().catalogueSql());
+    c.open();
+    for (int r = 0; r < c.recordCount(); ++r)
+        m_names.insert(key(c.field(r, QStringLiteral("Kind")).asString(), c.field(r, QStringLiteral("TableName")).asString(),
+                           c.field(r, QStringLiteral("ObjectName")).asString()));
+}
 
-// What the database holds, read in one query and kept up to date as the
-// steps add to it, so a script tests the catalogue without a query per step.
-class Catalogue {
-public:
-    explicit Catalogue(db::Database& db)
-    {
-        db::Query c(db, db.dialect().catalogueSql());
-        c.open();
-        for (int r = 0; r < c.recordCount(); ++r)
-            m_names.insert(key(c.field(r, QStringLiteral("Kind")).asString(), c.field(r, QStringLiteral("TableName")).asString(),
-                               c.field(r, QStringLiteral("ObjectName")).asString()));
-    }
-    bool has(const char* kind, const QString& table, const QString& name = {}) const
-    {
-        return m_names.contains(key(QString::fromLatin1(kind), table, name.isEmpty() ? table : name));
-    }
-    void add(const char* kind, const QString& table, const QString& name = {})
-    {
-        m_names.insert(key(QString::fromLatin1(kind), table, name.isEmpty() ? table : name));
-    }
+bool Catalogue::has(const char* kind, const QString& table, const QString& name) const
+{
+    return m_names.contains(key(QString::fromLatin1(kind), table, name.isEmpty() ? table : name));
+}
 
-private:
-    static QString key(const QString& kind, const QString& table, const QString& name)
-    {
-        return (kind + u'|' + table + u'|' + name).toUpper();
-    }
-    QSet<QString> m_names;
-};
+void Catalogue::add(const char* kind, const QString& table, const QString& name)
+{
+    m_names.insert(key(QString::fromLatin1(kind), table, name.isEmpty() ? table : name));
+}
 
-} // namespace
+QString Catalogue::key(const QString& kind, const QString& table, const QString& name)
+{
+    return (kind + u'|' + table + u'|' + name).toUpper();
+}
 
 int runUpgrade(db::Database& db, const schema::UpgradeScript& script)
 {
-    const db::Dialect& d = db.dialect();
     Catalogue catalogue(db);
+    return runUpgrade(db, script, catalogue);
+}
+
+int runUpgrade(db::Database& db, const schema::UpgradeScript& script, Catalogue& catalogue)
+{
+    // One transaction per script: one commit instead of one per statement,
+    // and a step that fails leaves the script's earlier steps undone with it.
+    db::Transaction tx(db);
+    const db::Dialect& d = db.dialect();
     int changed = 0;
     for (const auto& step : script.steps) {
         using K = schema::UpgradeStep::Kind;
@@ -180,14 +178,16 @@ int runUpgrade(db::Database& db, const schema::UpgradeScript& script)
             break;
         }
     }
+    tx.commit();
     return changed;
 }
 
 int runUpgrades(db::Database& db, const std::vector<schema::UpgradeScript>& scripts)
 {
+    Catalogue catalogue(db);
     int changed = 0;
     for (const auto& s : scripts)
-        changed += runUpgrade(db, s);
+        changed += runUpgrade(db, s, catalogue);
     return changed;
 }
 
