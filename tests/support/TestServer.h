@@ -6,7 +6,16 @@
 
 #include <QString>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <vector>
+
+namespace meridox::db {
+// Test names and messages show the engine by name.
+inline void PrintTo(Engine e, std::ostream* os)
+{
+    *os << (e == Engine::SQLite ? "SQLite" : "PostgreSQL");
+}
+} // namespace meridox::db
 
 namespace meridox::test {
 
