@@ -156,6 +156,7 @@ TEST_P(ErrorHandlerTest, AnErrorInAnEventHandlerReachesTheHandlerAndTheWindowSta
          Duplicate},
         {[] { throw ConversionError(S("'31/02/2026' is not a valid date")); }, BadDate},
         {[] { throw PrinterError(S("Printer selected is not valid")); }, Printer},
+        {[] { throw 42; }, QString()},  // not an error object at all: still caught, the program goes on
     };
     for (const Case& c : cases) {
         dialogs().clear();
@@ -167,8 +168,9 @@ TEST_P(ErrorHandlerTest, AnErrorInAnEventHandlerReachesTheHandlerAndTheWindowSta
     }
     QTest::mouseClick(other, Qt::LeftButton);
     EXPECT_EQ(others, 1);
-    EXPECT_EQ(m_logged.size(), 3);
+    EXPECT_EQ(m_logged.size(), 4);
     EXPECT_EQ(m_logged.value(2), S("Printer selected is not valid"));
+    EXPECT_EQ(m_logged.value(3), S("Unknown error"));
 }
 
 TEST_P(ErrorHandlerTest, AFailingErrorLogStillShowsTheError)

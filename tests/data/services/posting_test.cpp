@@ -67,7 +67,7 @@ TEST_P(PostingTest, NewHeaderDrawsANumberAndAnExistingOneKeepsIt)
     qint64 id = 0;
     {
         db::Transaction tx(dm().database());
-        id = dm().PostWithNewNumber(*hd, QDate(2026, 12, 11), S("PO-01"), S("PoNo"), S("PoNo"));
+        id = dm().PostWithNewNumber(*hd, QDate(2026, 12, 11), S("PO-01"), S("PoNo"), S(":PoNo"));
         tx.commit();
     }
     hd->commitUpdates();
