@@ -1,5 +1,6 @@
 #include "data/ErrorHandler.h"
 
+#include "data/Fr_ShowError.h"
 #include "data/Session.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
@@ -63,6 +64,7 @@ void handleError(const QString& message)
 void installErrorHandler()
 {
     ui::Application::setExceptionHandler(handleError);
+    ui::Dialogs::setErrorWindow([](const QString& text) { TFrShowError::showText(text); });
 }
 
 } // namespace meridox

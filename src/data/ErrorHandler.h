@@ -11,7 +11,8 @@ QString explainError(const QString& message);
 QString errorWindowText(const QString& message);
 // Logs and shows one error; a failing error log does not stop the window.
 void handleError(const QString& message);
-// Installs handleError as the application's exception handler.
+// Installs handleError as the application's exception handler and
+// TFrShowError as the error window.
 void installErrorHandler();
 
 } // namespace meridox

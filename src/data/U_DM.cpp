@@ -16,6 +16,15 @@ using db::Query;
 namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 const QString Connection = QStringLiteral("DMdata");
+// The header query's parameter that takes the document number; the name is
+// compared without regard to case and with or without its ':'.
+bool isNumberParam(const QString& name, QString numberParam)
+{
+    if (numberParam.startsWith(u':'))
+        numberParam.remove(0, 1);
+    return name.compare(numberParam, Qt::CaseInsensitive) == 0;
+}
+
 std::unique_ptr<TDM>& single()
 {
     static std::unique_ptr<TDM> t;
@@ -293,7 +302,7 @@ qint64 TDM::postHeader(DataSet& header, const QString& number, bool isNew, const
     header.applyUpdates();
     Query again(database(), header.query().sql());
     for (const QString& name : again.paramNames())
-        again.bind(name, name.compare(numberParam, Qt::CaseInsensitive) == 0 ? QVariant(number) : header.query().param(name));
+        again.bind(name, isNumberParam(name, numberParam) ? QVariant(number) : header.query().param(name));
     again.open();
     if (again.isEmpty()) {
         ui::Dialogs::instance().information(S("Impossible Error IvNo !!!!"));
@@ -338,7 +347,7 @@ qint64 TDM::PostWithNumber(DataSet& header, const QString& typedNumber, const QD
         // and kind) must find no row that is not deleted.
         Query same(database(), header.query().sql());
         for (const QString& name : same.paramNames())
-            same.bind(name, name.compare(numberParam, Qt::CaseInsensitive) == 0 ? QVariant(number) : header.query().param(name));
+            same.bind(name, isNumberParam(name, numberParam) ? QVariant(number) : header.query().param(name));
         same.open();
         for (int r = 0; r < same.recordCount(); ++r) {
             if (same.hasField(S("DelFlag")) && same.field(r, S("DelFlag")).isYes())

@@ -36,6 +36,9 @@ bool Application::notify(QObject* receiver, QEvent* event)
         handleException(e.message());
     } catch (const std::exception& e) {
         handleException(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        // Anything else would end the program from inside the event loop.
+        handleException(QStringLiteral("Unknown error"));
     }
     return false;
 }
