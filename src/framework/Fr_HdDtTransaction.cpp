@@ -103,7 +103,7 @@ TFrHdDtTransaction::TFrHdDtTransaction(QWidget* parent, const QString& docNoFiel
     main->addWidget(PnFooter);
 
     // Key preview is off while the line grid (or one of its cell editors) has the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         const bool wasIn = old && (old == DgDt || DgDt->isAncestorOf(old));
         const bool isIn = now && (now == DgDt || DgDt->isAncestorOf(now));
         if (isIn && !wasIn)
@@ -113,7 +113,15 @@ TFrHdDtTransaction::TFrHdDtTransaction(QWidget* parent, const QString& docNoFiel
     });
 }
 
-TFrHdDtTransaction::~TFrHdDtTransaction() = default;
+TFrHdDtTransaction::~TFrHdDtTransaction()
+{
+    // The fields and the grid go before the data sets they show, and no
+    // focus change while they go reaches this half-destroyed window.
+    disconnect(m_focusWatch);
+    delete takeCentralWidget();
+    delete DHd;
+    delete DDt;
+}
 
 void TFrHdDtTransaction::FormShow()
 {

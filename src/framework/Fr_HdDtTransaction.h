@@ -6,6 +6,8 @@
 // and Esc belong to the grid.
 #include "framework/Fr_Form.h"
 #include "platform/db/DataSet.h"
+#include "platform/ui/DataControls.h"
+#include "platform/ui/DbGrid.h"
 
 #include <memory>
 
@@ -15,13 +17,6 @@ class QTabWidget;
 class QLabel;
 
 namespace meridox {
-
-namespace ui {
-class DataSource;
-class DbDateEdit;
-class DbEdit;
-class DbGrid;
-} // namespace ui
 
 class TFrHdDtTransaction : public TFrForm {
     Q_OBJECT
@@ -54,6 +49,9 @@ protected:
     bool FormClose() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void FormResize();
+
+private:
+    QMetaObject::Connection m_focusWatch;
 };
 
 } // namespace meridox

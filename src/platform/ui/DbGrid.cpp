@@ -211,7 +211,7 @@ DbGrid::DbGrid(DataSource* source, QWidget* parent) : QTableView(parent), m_sour
     connect(horizontalHeader(), &QHeaderView::sectionResized, m_footer, qOverload<>(&QWidget::update));
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_footer, qOverload<>(&QWidget::update));
     // Leaving the grid for another control of the window drops an untouched new line.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (!now || !old || now->window() != window())
             return;
         const bool wasIn = old == this || isAncestorOf(old);
@@ -219,6 +219,11 @@ DbGrid::DbGrid(DataSource* source, QWidget* parent) : QTableView(parent), m_sour
         if (wasIn && !isIn)
             dropUnfinishedLine();
     });
+}
+
+DbGrid::~DbGrid()
+{
+    disconnect(m_focusWatch);
 }
 
 void DbGrid::setColumns(const QList<GridColumn>& columns)
@@ -398,11 +403,25 @@ void DbGrid::resizeEvent(QResizeEvent* e)
     placeFooter();
 }
 
+void DbGrid::updateGeometries()
+{
+    // The table sets its margins for the headers; the footer row takes the bottom one.
+    QTableView::updateGeometries();
+    const QMargins m = viewportMargins();
+    const int h = fontMetrics().height() + 8;
+    if (m.bottom() != h)
+        setViewportMargins(m.left(), m.top(), m.right(), h);
+    placeFooter();
+}
+
 void DbGrid::placeFooter()
 {
+    if (!m_footer)
+        return;
     const QRect vp = viewport()->geometry();
     const int h = fontMetrics().height() + 8;
     m_footer->setGeometry(vp.left() - verticalHeader()->width(), vp.bottom() + 1, vp.width() + verticalHeader()->width(), h);
+    m_footer->raise();
 }
 
 // ---------------------------------------------------------------------------

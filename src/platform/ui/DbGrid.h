@@ -58,6 +58,7 @@ class DbGrid : public QTableView {
     Q_OBJECT
 public:
     DbGrid(DataSource* source, QWidget* parent = nullptr);
+    ~DbGrid() override;
 
     void setColumns(const QList<GridColumn>& columns);
     const QList<GridColumn>& columns() const { return m_columns; }
@@ -87,6 +88,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void updateGeometries() override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
@@ -97,11 +99,12 @@ private:
 
     DataSource* m_source;
     DataSetModel* m_model;
-    QWidget* m_footer;
+    QWidget* m_footer = nullptr;
     QList<GridColumn> m_columns;
     QHash<int, QString> m_footerTexts;
     int m_newLine = -1;        // the line added by the grid, until typed in
     bool m_newLineTouched = false;
+    QMetaObject::Connection m_focusWatch;
 };
 
 class DbGridDelegate : public QStyledItemDelegate {
