@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QLineEdit>
@@ -44,10 +45,16 @@ public:
     CountingForm()
     {
         auto* lay = new QVBoxLayout(clientArea());
+        auto* form = new QFormLayout;
+        const char* labels[] = {"รหัสผู้จำหน่าย", "ชื่อผู้จำหน่าย", "หมายเหตุ"};
+        int i = 0;
         for (auto* e : {&first, &middle, &last}) {
             *e = new QLineEdit(clientArea());
-            lay->addWidget(*e);
+            (*e)->setMaximumWidth(360);
+            form->addRow(QString::fromUtf8(labels[i++]), *e);
         }
+        lay->addLayout(form);
+        lay->addStretch(1);
         setTabOrder(first, middle);
         setTabOrder(middle, last);
     }
