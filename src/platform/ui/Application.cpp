@@ -3,6 +3,9 @@
 #include "platform/os/Errors.h"
 #include "platform/ui/Dialogs.h"
 
+#include <QFont>
+#include <QFontDatabase>
+
 namespace meridox::ui {
 
 namespace {
@@ -13,7 +16,20 @@ Application::ExceptionHandler& handler()
 }
 } // namespace
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // One font for every window: a Thai face whose vowels and tone marks
+    // stack cleanly and whose Latin letters suit the English captions.
+    const QStringList families = QFontDatabase::families();
+    for (const QString& name : {QStringLiteral("Loma"), QStringLiteral("Garuda"), QStringLiteral("Norasi")}) {
+        if (families.contains(name)) {
+            QFont f(name);
+            f.setPointSize(10);
+            setFont(f);
+            break;
+        }
+    }
+}
 
 void Application::setExceptionHandler(ExceptionHandler h)
 {
