@@ -1,5 +1,7 @@
 #include "data/U_DM.h"
 
+#include "data/ModuleQueries.h"
+
 #include "platform/db/Query.h"
 #include "platform/db/StoredProc.h"
 #include "platform/db/Transaction.h"
@@ -60,6 +62,7 @@ db::Database& TDM::database()
 
 void TDM::closeConnection()
 {
+    ModuleQueries::releaseAll();
     m_config.reset();
     m_period.reset();
     m_currency.reset();
