@@ -415,8 +415,11 @@ void createLargeCompany(const db::ServerName& server, int products, int vendors,
             .bind(S("Name"), S("บริษัท ผู้ขายรายที่ %1 จำกัด").arg(i + 1))
             .bind(S("Credit"), 100000.0)
             .exec();
-    Query p(db, S("INSERT INTO Product (Code, ThaiName, ProductType, PriceIE, Blocked, MasterCode, UseSerial, LotControl) "
-                  "VALUES (:Code, :Name, :Kind, 'E', :Blocked, 'N', 'N', 'N')"));
+    // Products carry a VAT code and goods a default warehouse, as the lookups expect.
+    Query taxId(db, S("SELECT Id FROM Tax WHERE Code = 'V7'"));
+    const int tax = taxId.open().field(S("Id")).asInt();
+    Query p(db, S("INSERT INTO Product (Code, ThaiName, ProductType, PriceIE, Blocked, MasterCode, UseSerial, LotControl, "
+                  "TaxCode, DefaultWh) VALUES (:Code, :Name, :Kind, 'E', :Blocked, 'N', 'N', 'N', :Tax, :Wh)"));
     Query u(db, S("INSERT INTO ProductUnits (Product, UnitName, UnitDesc, Fraction, BarCode, PurcFlag, SaleFlag, StockUnitFlag, "
                   "SmallUnitFlag, PurcPrice) VALUES (:Product, :Unit, :Unit, :Fraction, :Bar, 'Y', 'Y', :Stock, :Small, :Price)"));
     Query oh(db, S("INSERT INTO ProductOnHand (product, warehouse, balanceyear, quantity) VALUES (:P, :W, :Y, :Q)"));
@@ -428,6 +431,8 @@ void createLargeCompany(const db::ServerName& server, int products, int vendors,
             .bind(S("Name"), S("สินค้าทดสอบรายการที่ %1").arg(i + 1))
             .bind(S("Kind"), S(kinds[i % 5]))
             .bind(S("Blocked"), i % 97 == 0 ? S("Y") : S("N"))
+            .bind(S("Tax"), tax)
+            .bind(S("Wh"), i % 5 < 3 ? QVariant(wh) : QVariant())
             .exec();
         const int id = lastId(db);
         const QString bar = S("99%1").arg(i, 10, 10, QLatin1Char('0'));
