@@ -1,22 +1,12 @@
 #include "data/Dm_Misc.h"
 
+#include "data/ModuleQueries.h"
+
 namespace meridox {
 
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-
-// Not blocked (NULL reads as "N"), of kind "M", with its tax rate; its default warehouse when it
-// has one (services and miscellaneous products usually have none and are still found).
-const char* const kChkMisc = R"(SELECT p.Id, p.Code, p.ThaiName, p.EngName, p.PosName, p.ProductType, p.UseSerial,
-       COALESCE(p.CheckSerialPurc, 'N') AS CheckSerialPurc, COALESCE(p.CheckSerialSale, 'N') AS CheckSerialSale,
-       COALESCE(p.CheckSerialStock, 'N') AS CheckSerialStock,
-       COALESCE(p.CheckSerialOnhand, 'N') AS CheckSerialOnhand,
-       p.LotControl, p.TaxCode, p.DefaultWh, t.Rate AS TaxRate, p.Discount, w.Code AS WhCode, w.Name AS WhName
-FROM Product p
-JOIN Tax t ON t.Id = p.TaxCode
-LEFT JOIN Warehouse w ON w.Id = p.DefaultWh
-WHERE p.Code = :Code AND p.ProductType = 'M' AND (p.Blocked IS NULL OR p.Blocked <> 'Y'))";
 
 } // namespace
 
@@ -28,13 +18,13 @@ TDmMisc& TDmMisc::instance()
 
 db::Query& TDmMisc::QChkMisc()
 {
-    return m_q.get(S("QChkMisc"), S(kChkMisc));
+    return m_q.get(S("QChkMisc"), productOfKindSql());
 }
 
 bool TDmMisc::ExistsMisc(const QString& code)
 {
     db::Query& q = QChkMisc();
-    q.bind(S("Code"), code).open();
+    q.bind(S("Code"), code).bind(S("Kind"), S("M")).open();
     return !q.isEmpty();
 }
 

@@ -45,4 +45,16 @@ void ModuleQueries::releaseAll()
         q->clear();
 }
 
+QString productOfKindSql()
+{
+    return QStringLiteral(
+        "SELECT p.Id, p.Code, p.ThaiName, p.EngName, p.PosName, p.ProductType, p.UseSerial, "
+        "COALESCE(p.CheckSerialPurc, 'N') AS CheckSerialPurc, COALESCE(p.CheckSerialSale, 'N') AS CheckSerialSale, "
+        "COALESCE(p.CheckSerialStock, 'N') AS CheckSerialStock, COALESCE(p.CheckSerialOnhand, 'N') AS CheckSerialOnhand, "
+        "p.LotControl, p.TaxCode, p.DefaultWh, t.Rate AS TaxRate, p.Discount, w.Code AS WhCode, w.Name AS WhName, "
+        "p.PriceIE, p.PrintFrac "
+        "FROM Product p JOIN Tax t ON t.Id = p.TaxCode LEFT JOIN Warehouse w ON w.Id = p.DefaultWh "
+        "WHERE p.Code = :Code AND p.ProductType = :Kind AND (p.Blocked IS NULL OR p.Blocked <> 'Y')");
+}
+
 } // namespace meridox

@@ -11,6 +11,10 @@
 
 namespace meridox {
 
+// The look-up of a service or miscellaneous product by code (kind bound as
+// :Kind): not blocked, with its tax rate and its default warehouse when it has one.
+QString productOfKindSql();
+
 class ModuleQueries {
 public:
     ModuleQueries();
