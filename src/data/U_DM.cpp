@@ -79,12 +79,17 @@ void TDM::connect()
     db::Database::open(Connection, m_server, CompanyDbName);
     QConfig();
     QchkPeriod();
-    MainCurrencyId = config(S("MainCurrencyId")).asInt();
-    MainCurrencyName = config(S("MainCurrencyName")).asString();
+    loadMainCurrency();
     if (afterConnect)
         afterConnect();
     m_currency.reset();
     QMiscCurrency();
+}
+
+void TDM::loadMainCurrency()
+{
+    MainCurrencyId = config(S("MainCurrencyId")).asInt();
+    MainCurrencyName = config(S("MainCurrencyName")).asString();
 }
 
 std::unique_ptr<DataSet> TDM::makeSet(const QString& sql)
@@ -174,9 +179,7 @@ bool TDM::CheckVersionProgramEXE(const QString& programExe, int version)
         server::runUpgrade(db, script, catalogue);
         if (QString::fromStdString(script.name) == QLatin1String("SQLUpdateConfig")) {
             m_config.reset();
-            QConfig();
-            MainCurrencyId = config(S("MainCurrencyId")).asInt();
-            MainCurrencyName = config(S("MainCurrencyName")).asString();
+            loadMainCurrency();
         }
     }
 
@@ -296,17 +299,38 @@ qint64 TDM::LastIdentity()
     return q.open().field(S("New_Id")).asInteger();
 }
 
-// Applies the header and reads it back through its own query. A new header's
-// id is the one its INSERT produced on this connection, never a later look-up
-// by number that could find another document with the same number.
-qint64 TDM::postHeader(DataSet& header, const QString& number, bool isNew, const QString& numberParam)
+Query TDM::headerWithNumber(DataSet& header, const QString& number, const QString& numberParam)
+{
+    Query q(database(), header.query().sql());
+    for (const QString& name : q.paramNames())
+        q.bind(name, isNumberParam(name, numberParam) ? QVariant(number) : header.query().param(name));
+    q.open();
+    return q;
+}
+
+// Numbers a new header (audit action 1) or keeps an existing one's number
+// (action 2), applies it, and reads it back through its own query. A new
+// header's id is the one its INSERT produced on this connection, never a later
+// look-up by number that could find another document with the same number.
+qint64 TDM::postHeader(DataSet& header, const QString& numberColumn, const QString& numberParam,
+                       const std::function<std::optional<QString>()>& newNumber)
 {
     const int row = header.recNo();
+    const bool isNew = header.state() == db::RowState::Inserted;
+    QString number;
+    if (isNew) {
+        const auto drawn = newNumber();
+        if (!drawn)
+            return -1;
+        number = *drawn;
+        header.setField(numberColumn, number);
+        AddUserLog(LogAdd, 0, number);
+    } else {
+        number = header.field(numberColumn).asString();
+        AddUserLog(LogEdit, header.field(S("Id")).asInteger(), number);
+    }
     header.applyUpdates();
-    Query again(database(), header.query().sql());
-    for (const QString& name : again.paramNames())
-        again.bind(name, isNumberParam(name, numberParam) ? QVariant(number) : header.query().param(name));
-    again.open();
+    const Query again = headerWithNumber(header, number, numberParam);
     if (again.isEmpty()) {
         ui::Dialogs::instance().information(S("Impossible Error IvNo !!!!"));
         return -1;
@@ -323,17 +347,8 @@ qint64 TDM::postHeader(DataSet& header, const QString& number, bool isNew, const
 qint64 TDM::PostWithNewNumber(DataSet& header, const QDate& date, const QString& code, const QString& numberColumn,
                               const QString& numberParam)
 {
-    const bool isNew = header.state() == db::RowState::Inserted;
-    QString number;
-    if (isNew) {
-        number = NextDocumentNo(code, date);
-        header.setField(numberColumn, number);
-        AddUserLog(LogAdd, 0, number);
-    } else {
-        number = header.field(numberColumn).asString();
-        AddUserLog(LogEdit, header.field(S("Id")).asInteger(), number);
-    }
-    return postHeader(header, number, isNew, numberParam);
+    return postHeader(header, numberColumn, numberParam,
+                      [&]() -> std::optional<QString> { return NextDocumentNo(code, date); });
 }
 
 qint64 TDM::PostWithNumber(DataSet& header, const QString& typedNumber, const QDate& date, const QString& code,
@@ -341,30 +356,20 @@ qint64 TDM::PostWithNumber(DataSet& header, const QString& typedNumber, const QD
 {
     Q_UNUSED(date);
     Q_UNUSED(code);
-    const bool isNew = header.state() == db::RowState::Inserted;
-    QString number;
-    if (isNew) {
-        number = typedNumber;
+    return postHeader(header, numberColumn, numberParam, [&]() -> std::optional<QString> {
         // A typed number that a live document of this kind already carries is
         // refused before anything is written: the header's own query (number
         // and kind) must find no row that is not deleted.
-        Query same(database(), header.query().sql());
-        for (const QString& name : same.paramNames())
-            same.bind(name, isNumberParam(name, numberParam) ? QVariant(number) : header.query().param(name));
-        same.open();
+        const Query same = headerWithNumber(header, typedNumber, numberParam);
         for (int r = 0; r < same.recordCount(); ++r) {
             if (same.hasField(S("DelFlag")) && same.field(r, S("DelFlag")).isYes())
                 continue;
-            ui::Dialogs::instance().information(S("เลขที่เอกสาร ") + number.trimmed() + S(" มีอยู่แล้ว กรุณาป้อนเลขที่ใหม่"));
-            return -1;
+            ui::Dialogs::instance().information(S("เลขที่เอกสาร ") + typedNumber.trimmed() +
+                                                S(" มีอยู่แล้ว กรุณาป้อนเลขที่ใหม่"));
+            return std::nullopt;
         }
-        header.setField(numberColumn, number);
-        AddUserLog(LogAdd, 0, number);
-    } else {
-        number = header.field(numberColumn).asString();
-        AddUserLog(LogEdit, header.field(S("Id")).asInteger(), number);
-    }
-    return postHeader(header, number, isNew, numberParam);
+        return typedNumber;
+    });
 }
 
 void TDM::DelGL(qint64 id, const QString& no)

@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <functional>
+#include <optional>
 #include <memory>
 
 namespace meridox {
@@ -79,7 +80,13 @@ public:
 private:
     TDM() = default;
     void connect();
-    qint64 postHeader(db::DataSet& header, const QString& number, bool isNew, const QString& numberParam);
+    // The save steps both posting helpers share; `newNumber` gives the number
+    // of a new header, or nothing to refuse the save.
+    qint64 postHeader(db::DataSet& header, const QString& numberColumn, const QString& numberParam,
+                      const std::function<std::optional<QString>()>& newNumber);
+    // The header's own query, run with `number` in place of its number parameter.
+    db::Query headerWithNumber(db::DataSet& header, const QString& number, const QString& numberParam);
+    void loadMainCurrency();
     std::unique_ptr<db::DataSet> makeSet(const QString& sql);
 
     db::ServerName m_server = db::ServerName::parse(QString());
