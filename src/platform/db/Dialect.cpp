@@ -1,8 +1,5 @@
 #include "platform/db/Dialect.h"
 
-#include "platform/db/Database.h"
-#include "platform/db/Query.h"
-
 #include <QRegularExpression>
 
 namespace meridox::db {
@@ -47,15 +44,6 @@ QString networkMessage(const QString& detail)
     return QStringLiteral("General SQL error.\nPossible network error: %1").arg(detail.trimmed());
 }
 
-bool exists(Database& db, const QString& sql, const QVariantList& params)
-{
-    Query q(db, sql);
-    const QStringList names = q.paramNames();
-    for (int i = 0; i < names.size(); ++i)
-        q.bind(names[i], params.value(i));
-    return !q.open().isEmpty();
-}
-
 class SqliteDialect final : public Dialect {
 public:
     Engine engine() const override { return Engine::SQLite; }
@@ -87,25 +75,6 @@ public:
     QString returningIdentity(const QString&) const override { return {}; }
     QString forUpdate() const override { return {}; }
 
-    bool tableExists(Database& db, const QString& t) const override
-    {
-        return exists(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = :T COLLATE NOCASE"), {t});
-    }
-    bool columnExists(Database& db, const QString& t, const QString& c) const override
-    {
-        return exists(db, QStringLiteral("SELECT 1 FROM pragma_table_info(:T) WHERE name = :C COLLATE NOCASE"), {t, c});
-    }
-    bool indexExists(Database& db, const QString& t, const QString& i) const override
-    {
-        return exists(db,
-                      QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND tbl_name = :T COLLATE NOCASE "
-                                     "AND name = :I COLLATE NOCASE"),
-                      {t, i});
-    }
-    bool viewExists(Database& db, const QString& v) const override
-    {
-        return exists(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = :V COLLATE NOCASE"), {v});
-    }
     QStringList resetIdentity(const QString&, const QString&) const override { return {}; }
     QString catalogueSql() const override
     {
@@ -165,34 +134,6 @@ public:
     }
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
 
-    bool tableExists(Database& db, const QString& t) const override
-    {
-        return exists(db,
-                      QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema() "
-                                     "AND table_type = 'BASE TABLE' AND table_name = lower(:T)"),
-                      {t});
-    }
-    bool columnExists(Database& db, const QString& t, const QString& c) const override
-    {
-        return exists(db,
-                      QStringLiteral("SELECT 1 FROM information_schema.columns WHERE table_schema = current_schema() "
-                                     "AND table_name = lower(:T) AND column_name = lower(:C)"),
-                      {t, c});
-    }
-    bool indexExists(Database& db, const QString& t, const QString& i) const override
-    {
-        return exists(db,
-                      QStringLiteral("SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() "
-                                     "AND tablename = lower(:T) AND indexname = lower(:I)"),
-                      {t, i});
-    }
-    bool viewExists(Database& db, const QString& v) const override
-    {
-        return exists(db,
-                      QStringLiteral("SELECT 1 FROM information_schema.views WHERE table_schema = current_schema() "
-                                     "AND table_name = lower(:V)"),
-                      {v});
-    }
     QString catalogueSql() const override
     {
         return QStringLiteral(

@@ -10,8 +10,6 @@
 
 namespace meridox::db {
 
-class Database;
-
 enum class ColumnKind { Id, Integer, Double, Text, Memo, Flag, Date, DateTime, Blob };
 
 class Dialect {
@@ -35,12 +33,6 @@ public:
     virtual QString returningIdentity(const QString& idColumn) const = 0;
     // Text appended to a SELECT that is read to be updated in the same transaction.
     virtual QString forUpdate() const = 0;
-
-    // Catalogue tests; names compared without regard to case.
-    virtual bool tableExists(Database& db, const QString& table) const = 0;
-    virtual bool columnExists(Database& db, const QString& table, const QString& column) const = 0;
-    virtual bool indexExists(Database& db, const QString& table, const QString& index) const = 0;
-    virtual bool viewExists(Database& db, const QString& view) const = 0;
 
     // One query listing the catalogue: rows of Kind ('T' table, 'C' column,
     // 'I' index), TableName and ObjectName; lets a script test it once.
